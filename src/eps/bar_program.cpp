@@ -1,0 +1,1 @@
+#include "eps/bar_program.h"

@@ -1,0 +1,1 @@
+#include "eps/document_reader.h"

@@ -1,0 +1,1 @@
+#include "eps/procedures.h"

@@ -1,0 +1,1 @@
+#include "eps/ps_standard.h"

@@ -1,0 +1,1 @@
+#include "eps/settings.h"

@@ -1,0 +1,1 @@
+# The desktop program, added by the window's own files.

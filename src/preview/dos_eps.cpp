@@ -1,0 +1,1 @@
+#include "preview/dos_eps.h"

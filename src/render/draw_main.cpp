@@ -1,0 +1,1 @@
+#include "render/draw_main.h"

@@ -1,0 +1,1 @@
+#include "render/picture.h"
