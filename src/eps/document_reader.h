@@ -23,8 +23,12 @@ struct DocumentRead {
 // the program can use, and returns the model they hold.
 DocumentRead ReadDocument(std::string_view bytes);
 
-// Whether the first bytes of a file look like a Quillmark document: a DOS EPS header whose PostScript section
-// starts with the settings comment within those bytes. Used to recognise templates cheaply.
-bool LooksLikeDocument(std::string_view start);
+// Whether the first bytes of a document's PostScript section (see ReadDosEpsHeader) are those of a Quillmark
+// document: the EPS opening line and the settings comment within them. Lets the template scan recognise a
+// document from a few hundred bytes.
+bool LooksLikeDocument(std::string_view postscriptStart);
+
+// How many bytes of the PostScript section LooksLikeDocument needs at most.
+inline constexpr std::size_t DOCUMENT_SIGNATURE_BYTES = 1024;
 
 } // namespace quillmark

@@ -18,6 +18,16 @@ inline constexpr int DOS_EPS_HEADER_SIZE = 30;
 std::string myEPSTIFFHeader(std::int32_t tiffHeaderLength, std::int32_t tiffDataLength,
                             std::int32_t bodyLength);
 
+struct DosEpsHeader {
+    std::uint32_t postscriptStart = 0;
+    std::uint32_t postscriptLength = 0;
+    std::uint32_t tiffStart = 0;
+    std::uint32_t tiffLength = 0;
+};
+
+// The header at the start of `file` (at least its first 30 bytes), or none when they are not a DOS EPS header.
+std::optional<DosEpsHeader> ReadDosEpsHeader(std::string_view file);
+
 struct DosEpsSections {
     std::string_view tiff;
     std::string_view postscript;
