@@ -1,0 +1,1 @@
+#include "documents/document_file.h"

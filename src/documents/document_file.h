@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/code_model.h"
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+// Documents on disk: written whole through a temporary file, read whole up to a bound.
+namespace quillmark {
+
+struct SaveResult {
+    bool ok = false;
+    QString problem; // why the save failed, for the user
+};
+
+// Writes `bytes` to `path` through a temporary file that replaces the old one only once it is complete, so a
+// failed save leaves any existing document as it was.
+SaveResult WriteDocumentFile(const QString& path, const std::string& bytes);
+
+struct OpenResult {
+    std::optional<CodeModel> model;
+    QString problem; // why the file could not be opened, for the user (names the file)
+};
+
+// Reads the document at `path`: refuses folders, unreadable files and files larger than any document, and
+// anything that is not a Quillmark document.
+OpenResult ReadDocumentFile(const QString& path);
+
+} // namespace quillmark

@@ -1,0 +1,1 @@
+#include "documents/picture_image.h"

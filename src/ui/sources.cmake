@@ -1,0 +1,2 @@
+set(QUILLMARK_UI_SOURCES
+)
