@@ -12,8 +12,7 @@ std::string BinaryFlag(const CodeModel& model)
     std::string flagged;
     for (int k = 0; k < PART_COUNT; ++k) {
         const std::string& text = model.parts[static_cast<std::size_t>(k)];
-        if (text.empty())
-            continue;
+        if (text.empty()) continue;
         flagged += PartLetter(k);
         flagged += DecToBinary(text);
     }
@@ -31,8 +30,7 @@ std::string BinaryAssemble(const CodeModel& model)
 std::int32_t BinaryMeasure(const CodeModel& model)
 {
     const std::string bars = BinaryAssemble(model);
-    if (bars.empty())
-        return 0;
+    if (bars.empty()) return 0;
     std::int32_t total = 0;
     for (char bar : bars)
         total += bar == 'N' ? 1 : 3;
@@ -44,8 +42,7 @@ std::string DecimalAssemble(const CodeModel& model)
     // Every present part after the first is joined with "-", even when the first is missing.
     std::string number = model.parts[0];
     for (std::size_t k = 1; k < model.parts.size(); ++k) {
-        if (!model.parts[k].empty())
-            number += "-" + model.parts[k];
+        if (!model.parts[k].empty()) number += "-" + model.parts[k];
     }
     return number;
 }
@@ -53,8 +50,7 @@ std::string DecimalAssemble(const CodeModel& model)
 void ApplyPartOrder(CodeModel& model)
 {
     for (std::size_t k = 1; k < model.parts.size(); ++k) {
-        if (model.parts[k - 1].empty())
-            model.parts[k].clear();
+        if (model.parts[k - 1].empty()) model.parts[k].clear();
     }
 }
 

@@ -9,7 +9,10 @@ namespace quillmark {
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -19,8 +22,7 @@ double TextToNumber(std::string_view text)
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
     bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
-        negative = text[i++] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
 
     // The number proper is digits with at most one point; from_chars is then given exactly that, so it can
     // neither take an exponent nor a second sign.
@@ -39,11 +41,11 @@ double TextToNumber(std::string_view text)
             ++i;
         }
     }
-    if (!anyDigit)
-        return 0;
+    if (!anyDigit) return 0;
 
     double value = 0;
-    const auto [ptr, ec] = std::from_chars(text.data() + start, text.data() + i, value, std::chars_format::fixed);
+    const auto [ptr, ec] =
+        std::from_chars(text.data() + start, text.data() + i, value, std::chars_format::fixed);
     if (ec == std::errc::result_out_of_range)
         value = nonZeroBeforePoint ? std::numeric_limits<double>::max() : 0.0;
     else if (ec != std::errc{})
@@ -54,15 +56,14 @@ double TextToNumber(std::string_view text)
 std::string NumberToText(double value)
 {
     // NaN has no text a reader would take; an infinity is written as the largest finite number.
-    if (std::isnan(value) || value == 0)
-        return "0";
-    if (std::isinf(value))
-        value = std::copysign(std::numeric_limits<double>::max(), value);
+    if (std::isnan(value) || value == 0) return "0";
+    if (std::isinf(value)) value = std::copysign(std::numeric_limits<double>::max(), value);
 
     // Rounded to nine significant digits by to_chars as d.dddddddde±x, then spelled out without the exponent.
     constexpr int PRECISION = 8;
     char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, PRECISION);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific, PRECISION);
     const std::string_view sci(buffer, static_cast<std::size_t>(result.ptr - buffer));
 
     const bool negative = sci.front() == '-';
@@ -75,8 +76,7 @@ std::string NumberToText(double value)
         digits.pop_back();
 
     std::string_view expText = sci.substr(e + 1);
-    if (expText.front() == '+')
-        expText.remove_prefix(1);
+    if (expText.front() == '+') expText.remove_prefix(1);
     int exponent = 0;
     std::from_chars(expText.data(), expText.data() + expText.size(), exponent);
 
@@ -107,18 +107,22 @@ Int Trunc(double value)
     // The bounds are powers of two, exact in a double: min is -2^(n-1), max + 1 is 2^(n-1).
     constexpr double LOW = static_cast<double>(std::numeric_limits<Int>::min());
     constexpr double HIGH = -LOW;
-    if (std::isnan(value))
-        return 0;
-    if (value >= HIGH)
-        return std::numeric_limits<Int>::max();
-    if (value <= LOW)
-        return std::numeric_limits<Int>::min();
+    if (std::isnan(value)) return 0;
+    if (value >= HIGH) return std::numeric_limits<Int>::max();
+    if (value <= LOW) return std::numeric_limits<Int>::min();
     return static_cast<Int>(value);
 }
 
 } // namespace
 
-std::int32_t TruncToInt32(double value) { return Trunc<std::int32_t>(value); }
-std::int64_t TruncToInt64(double value) { return Trunc<std::int64_t>(value); }
+std::int32_t TruncToInt32(double value)
+{
+    return Trunc<std::int32_t>(value);
+}
+
+std::int64_t TruncToInt64(double value)
+{
+    return Trunc<std::int64_t>(value);
+}
 
 } // namespace quillmark

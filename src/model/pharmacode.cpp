@@ -12,7 +12,10 @@ namespace {
 constexpr int MAX_BARS = 15;
 static_assert(PART_MAX == (1 << (MAX_BARS + 1)) - 2, "fifteen wide bars carry the largest part");
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
@@ -41,9 +44,15 @@ std::string DecToBinary(std::string_view text)
     return pattern;
 }
 
-bool InputFilter1(std::string_view text) { return std::all_of(text.begin(), text.end(), IsDigit); }
+bool InputFilter1(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), IsDigit);
+}
 
-bool InputFilter2(std::string_view text) { return TextToNumber(text) <= PART_MAX; }
+bool InputFilter2(std::string_view text)
+{
+    return TextToNumber(text) <= PART_MAX;
+}
 
 std::string ChopIt(std::string_view text)
 {
@@ -53,23 +62,28 @@ std::string ChopIt(std::string_view text)
 std::string_view EntryMessage(EntryError error)
 {
     switch (error) {
-    case EntryError::None: return "";
-    case EntryError::NumbersOnly: return "Numbers Only Please!";
-    case EntryError::TooLarge: return "65534 is the MAX!";
+    case EntryError::None:
+        return "";
+    case EntryError::NumbersOnly:
+        return "Numbers Only Please!";
+    case EntryError::TooLarge:
+        return "65534 is the MAX!";
     }
     return "";
 }
 
 namespace {
 
-bool KeepsRule(std::string_view text) { return InputFilter1(text) && InputFilter2(text); }
+bool KeepsRule(std::string_view text)
+{
+    return InputFilter1(text) && InputFilter2(text);
+}
 
 } // namespace
 
 EntryCheck CheckEntry(std::string_view before, std::string_view after)
 {
-    if (KeepsRule(after))
-        return {EntryError::None, std::string(after)};
+    if (KeepsRule(after)) return {EntryError::None, std::string(after)};
     const EntryError error = InputFilter1(after) ? EntryError::TooLarge : EntryError::NumbersOnly;
     return {error, KeepsRule(before) ? std::string(before) : ValidPart(before)};
 }
@@ -82,8 +96,7 @@ std::string ValidPart(std::string_view text)
     std::size_t length = 0;
     for (; length < text.size() && IsDigit(text[length]); ++length) {
         value = value * 10 + (text[length] - '0');
-        if (value > PART_MAX)
-            break;
+        if (value > PART_MAX) break;
     }
     return std::string(text.substr(0, length));
 }
