@@ -131,7 +131,9 @@ std::string StepDimension(std::string_view text, Dimension dimension, const Glob
 void ApplyFieldRules(CodeModel& model, const Globals& globals)
 {
     for (Dimension dimension : DIMENSIONS) {
+        // A text with more than its number ("12abc") shows and saves just the number, which is what is drawn.
         std::string& text = DimensionText(model, dimension);
+        if (!IsNumberText(text)) text = NumberToText(TextToNumber(text));
         text = ClampDimension(text, LimitsOf(globals, dimension));
     }
     for (std::string& part : model.parts)

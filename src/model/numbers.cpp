@@ -16,41 +16,65 @@ bool IsDigit(char c)
 
 } // namespace
 
-double TextToNumber(std::string_view text)
+namespace {
+
+// Where the leading number of a text lies: blanks, then an optional sign, then digits with at most one point.
+struct NumberSpan {
+    std::size_t start = 0; // first digit or point
+    std::size_t end = 0;   // one past the number
+    bool negative = false;
+    bool anyDigit = false;
+    bool nonZeroBeforePoint = false;
+};
+
+NumberSpan ScanNumber(std::string_view text)
 {
+    NumberSpan span;
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) span.negative = text[i++] == '-';
 
-    // The number proper is digits with at most one point; from_chars is then given exactly that, so it can
-    // neither take an exponent nor a second sign.
-    const std::size_t start = i;
-    bool anyDigit = false;
-    bool nonZeroBeforePoint = false;
+    span.start = i;
     while (i < text.size() && IsDigit(text[i])) {
-        anyDigit = true;
-        nonZeroBeforePoint |= text[i] != '0';
+        span.anyDigit = true;
+        span.nonZeroBeforePoint |= text[i] != '0';
         ++i;
     }
     if (i < text.size() && text[i] == '.') {
         ++i;
         while (i < text.size() && IsDigit(text[i])) {
-            anyDigit = true;
+            span.anyDigit = true;
             ++i;
         }
     }
-    if (!anyDigit) return 0;
+    span.end = i;
+    return span;
+}
 
+} // namespace
+
+double TextToNumber(std::string_view text)
+{
+    const NumberSpan span = ScanNumber(text);
+    if (!span.anyDigit) return 0;
+
+    // from_chars is given exactly the digits and the point, so it can take neither an exponent nor a sign.
     double value = 0;
     const auto [ptr, ec] =
-        std::from_chars(text.data() + start, text.data() + i, value, std::chars_format::fixed);
+        std::from_chars(text.data() + span.start, text.data() + span.end, value, std::chars_format::fixed);
     if (ec == std::errc::result_out_of_range)
-        value = nonZeroBeforePoint ? std::numeric_limits<double>::max() : 0.0;
+        value = span.nonZeroBeforePoint ? std::numeric_limits<double>::max() : 0.0;
     else if (ec != std::errc{})
         return 0;
-    return negative ? -value : value;
+    return span.negative ? -value : value;
+}
+
+bool IsNumberText(std::string_view text)
+{
+    if (text.empty()) return true;
+    const NumberSpan span = ScanNumber(text);
+    return span.anyDigit && span.end == text.size();
 }
 
 std::string NumberToText(double value)

@@ -13,6 +13,10 @@ namespace quillmark {
 // or 0 when the text does not begin with one. Never infinite: a number too large for a double saturates.
 double TextToNumber(std::string_view text);
 
+// Whether TextToNumber reads the whole text, so the text says no more and no less than its number. The
+// empty text, which reads as 0, counts as a number.
+bool IsNumberText(std::string_view text);
+
 // Plain decimal text: "." as point, "-" for negatives, no exponent, whole values without a point, and nine
 // significant digits, so that every 32-bit float reads back as the same float.
 std::string NumberToText(double value);

@@ -246,3 +246,19 @@ TEST(DimensionsTest, FieldRulesClampDimensionsAndCutParts)
     const std::array<std::string, PART_COUNT> parts{"12", "6553", "", "", "000123"};
     EXPECT_EQ(model.parts, parts);
 }
+
+TEST(DimensionsTest, FieldRulesLeaveOnlyTheNumberThatIsDrawn)
+{
+    CodeModel model;
+    Globals globals;
+    SetInitialState(model, globals);
+    model.guardBarText = "12abc";
+    model.heightText = "";
+    model.marginText = "7.3";
+    model.magText = " 150";
+    ApplyFieldRules(model, globals);
+    EXPECT_EQ(model.guardBarText, "12");
+    EXPECT_EQ(model.heightText, "5"); // empty reads as 0, below the lowest height
+    EXPECT_EQ(model.marginText, "7.3");
+    EXPECT_EQ(model.magText, " 150");
+}
