@@ -19,6 +19,11 @@ struct SaveResult {
 // failed save leaves any existing document as it was.
 SaveResult WriteDocumentFile(const QString& path, const std::string& bytes);
 
+// The same save onto a device that takes at most `capacityBytes` more bytes: one that needs more fails as on
+// a full disk, through the same temporary file and the same message. Lets a test show a full disk where it
+// cannot mount a small file system.
+SaveResult WriteDocumentFile(const QString& path, const std::string& bytes, qint64 capacityBytes);
+
 struct OpenResult {
     std::optional<CodeModel> model;
     QString problem; // why the file could not be opened, for the user (names the file)
