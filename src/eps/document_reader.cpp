@@ -2,7 +2,6 @@
 
 #include "eps/settings.h"
 #include "model/dimensions.h"
-#include "model/numbers.h"
 #include "model/globals.h"
 #include "model/numbers.h"
 #include "model/pharmacode.h"
@@ -45,12 +44,10 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+// A colour component as written, 0 to 255; a hand-edited fraction such as 12.9 is cut to 12 on reading.
 bool IsColourText(std::string_view text)
 {
-    int value = -1;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return !text.empty() && IsDigit(text.front()) && error == std::errc{} &&
-           end == text.data() + text.size() && value <= 255;
+    return !text.empty() && IsDigit(text.front()) && IsNumberText(text) && TextToNumber(text) < 256;
 }
 
 std::string_view DimensionName(Dimension dimension)

@@ -109,7 +109,7 @@ TEST(DocumentReaderTest, RefusesWhatItCannotUse)
          "The document's settings are damaged: the colour of part 1 "},
         {"colour negative", WithSetting(10, "-1"),
          "The document's settings are damaged: the colour of part 2 "},
-        {"colour fractional", WithSetting(20, "12.5"),
+        {"colour a little above 255", WithSetting(20, "256.5"),
          "The document's settings are damaged: the colour of part 5 "},
         {"colour missing", WithSetting(8, ""), "The document's settings are damaged: the colour of part 1 "},
         {"magnification not a number", WithSetting(21, "abc"),
@@ -149,14 +149,22 @@ TEST(DocumentReaderTest, TakesEveryValueTheFieldsCanHold)
         std::string_view value;
     };
     const Case cases[] = {
-        {1, ""},   {1, "65534"}, {1, "000123"}, {6, "0"}, {6, "255"},  {21, "50"}, {21, "500"}, {21, "102.5"},
-        {22, "5"}, {23, "-100"}, {23, "250"},   {23, ""}, {23, "-.5"}, {24, "30"}, {24, "5."},
+        {1, ""},    {1, "65534"}, {1, "000123"}, {6, "0"},   {6, "255"},   {6, "12.9"},
+        {21, "50"}, {21, "500"},  {21, "102.5"}, {22, "5"},  {23, "-100"}, {23, "250"},
+        {23, ""},   {23, "-.5"},  {24, "30"},    {24, "5."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.line) + ": " + std::string(c.value));
         const DocumentRead read = ReadDocument(WithSetting(c.line, c.value));
         EXPECT_TRUE(read.model) << read.problem;
     }
+}
+
+TEST(DocumentReaderTest, AHandEditedFractionalColourIsCutTowardZero)
+{
+    const DocumentRead read = ReadDocument(WithSetting(9, "12.9"));
+    ASSERT_TRUE(read.model) << read.problem;
+    EXPECT_EQ(read.model->colours[1].red, 12);
 }
 
 TEST(DocumentReaderTest, RefusesAFileTooLargeForADocument)
