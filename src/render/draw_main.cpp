@@ -34,8 +34,7 @@ double LayBars(const std::string& flags, const CodeModel& model, const BarLength
     for (char c : flags) {
         if (c >= PartLetter(0) && c < PartLetter(PART_COUNT)) {
             drawing = model.colours[static_cast<std::size_t>(c - PartLetter(0))];
-            if (c == PartLetter(0))
-                inEffect = drawing;
+            if (c == PartLetter(0)) inEffect = drawing;
         }
         if (drawing != inEffect) {
             inEffect = drawing;
@@ -96,8 +95,8 @@ std::optional<Picture> DrawMain(const CodeModel& model, Globals& globals, double
     const double widened = LayBars(flags, model, lengths, firstBar, plain, [](double, double, Rgb) {});
     Picture picture(PictureSide(widened), PictureSide(globals.theHeight));
     if (picture.height() > 0) {
-        // Edge and width are truncated each on their own, so bars may differ by a pixel; that is what the
-        // printed code shows at this scale too.
+        // Edge and width are truncated each on their own, not their sum: neighbouring bars may differ by a
+        // pixel, but x keeps its full precision, so no error builds up along the code.
         LayBars(flags, model, lengths, firstBar, plain, [&picture](double x, double width, Rgb colour) {
             picture.fillColumns(TruncToInt64(x), TruncToInt64(width), Pixel::FromRgb(colour));
         });

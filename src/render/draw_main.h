@@ -14,7 +14,8 @@ struct Globals;
 // of one narrow bar where the colour changes between parts, white quiet zones. Leaves theHeight,
 // theCodeWidth, theCodeWidthDisplay, theCodeHeightDisplay and theRat in `globals`. Returns no picture when
 // the code has no width (no bars and no margin). Throws std::invalid_argument for a code wider or taller
-// than Picture::MAX_SIDE pixels: ApplyFieldRules keeps every code well within that.
+// than Picture::MAX_SIDE pixels (ApplyFieldRules keeps every code well within that), and for a scale that
+// is not a positive number.
 std::optional<Picture> DrawMain(const CodeModel& model, Globals& globals, double scale);
 
 } // namespace quillmark

@@ -15,13 +15,11 @@ Picture::Picture(int width, int height) : _height(height)
 void Picture::fillColumns(std::int64_t left, std::int64_t width, Pixel colour)
 {
     const std::int64_t size = static_cast<std::int64_t>(_row.size());
-    if (width <= 0 || left >= size)
-        return;
+    if (width <= 0 || left >= size) return;
     // left + width is formed only when their signs differ, so it cannot overflow.
     const std::int64_t begin = std::max<std::int64_t>(left, 0);
     const std::int64_t end = left < 0 ? std::min(left + width, size) : left + std::min(width, size - left);
-    if (end <= begin)
-        return;
+    if (end <= begin) return;
     std::fill(_row.begin() + begin, _row.begin() + end, colour);
 }
 
