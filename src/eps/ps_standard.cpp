@@ -208,7 +208,7 @@ std::string PS_Standard(const CodeModel& model, const Globals& globals, const st
     document += myEPSTIFFHeader(static_cast<std::int32_t>(tiffHeader.size()),
                                 static_cast<std::int32_t>(pixelBytes), static_cast<std::int32_t>(bodyLength));
     document += tiffHeader;
-    document += myGraphicsToHex(preview);
+    AppendPixelBytes(document, preview);
     document += postscript;
     return document;
 }

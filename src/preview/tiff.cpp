@@ -3,6 +3,7 @@
 #include "preview/endian.h"
 #include "render/picture.h"
 
+#include <cstring>
 #include <limits>
 #include <stdexcept>
 
@@ -99,26 +100,33 @@ std::string myTIFFHeader(std::uint16_t width, std::uint16_t height)
     return out;
 }
 
-std::string myGraphicsToHex(const Picture& picture)
+void AppendPixelBytes(std::string& out, const Picture& picture)
 {
     constexpr int MAX_SIDE = std::numeric_limits<std::uint16_t>::max();
     if (picture.width() > MAX_SIDE || picture.height() > MAX_SIDE)
         throw std::invalid_argument("preview wider or taller than a TIFF of 16-bit sizes");
 
     // Every row of a code's picture is the same row: convert it once and repeat it.
-    std::string row;
-    row.reserve(3 * static_cast<std::size_t>(picture.width()));
+    const std::size_t rowStart = out.size();
     for (Pixel pixel : picture.row()) {
         const Rgb c = pixel.ToRgb();
-        row += static_cast<char>(c.red);
-        row += static_cast<char>(c.green);
-        row += static_cast<char>(c.blue);
+        out += static_cast<char>(c.red);
+        out += static_cast<char>(c.green);
+        out += static_cast<char>(c.blue);
     }
+    const std::size_t rowBytes = out.size() - rowStart;
+    out.resize(rowStart + rowBytes * static_cast<std::size_t>(picture.height()));
+    for (int y = 1; y < picture.height(); ++y)
+        std::memcpy(out.data() + rowStart + rowBytes * static_cast<std::size_t>(y), out.data() + rowStart,
+                    rowBytes);
+    if (picture.height() == 0) out.resize(rowStart);
+}
 
+std::string myGraphicsToHex(const Picture& picture)
+{
     std::string out;
-    out.reserve(row.size() * static_cast<std::size_t>(picture.height()));
-    for (int y = 0; y < picture.height(); ++y)
-        out += row;
+    out.reserve(3 * static_cast<std::size_t>(picture.width()) * static_cast<std::size_t>(picture.height()));
+    AppendPixelBytes(out, picture);
     return out;
 }
 

@@ -25,4 +25,7 @@ std::string myTIFFHeader(std::uint16_t width, std::uint16_t height);
 // The 3 x width x height pixel bytes of `picture` (raw bytes, despite the name).
 std::string myGraphicsToHex(const Picture& picture);
 
+// The same bytes appended to `out`, for a writer that builds the whole document in one string.
+void AppendPixelBytes(std::string& out, const Picture& picture);
+
 } // namespace quillmark
