@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)quillmark::PrefsIn(bytes);
 
     const auto read = quillmark::ReadDocument(bytes);
-    if (read.model.has_value() == read.problem.empty())
+    if (read.model.has_value() != read.problem.empty())
         std::abort(); // exactly one of a model and a problem
     if (read.model) {
         for (const auto& part : read.model->parts)
