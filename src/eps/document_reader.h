@@ -10,9 +10,10 @@
 // Reading a document back: what Open and the Formats menu do with the bytes of a file.
 namespace quillmark {
 
-// No document the program writes comes near this: the largest preview the limits allow, a few megabytes,
-// plus the PostScript text, with a wide margin.
-inline constexpr std::size_t MAX_DOCUMENT_BYTES = 64u << 20;
+// No document the program writes comes near this. The largest code the limits allow (five parts of 65534 in
+// five colours at 500 %, 100 mm high, 30 mm margins, the widest bars) has a preview of about 2,850 x 284
+// pixels, 2.4 MB of RGB, and a PostScript text of a few kilobytes: the bound leaves a margin of six times.
+inline constexpr std::size_t MAX_DOCUMENT_BYTES = 16u << 20;
 
 struct DocumentRead {
     std::optional<CodeModel> model; // set when the bytes are a Quillmark document

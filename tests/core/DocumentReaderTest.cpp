@@ -167,6 +167,20 @@ TEST(DocumentReaderTest, AHandEditedFractionalColourIsCutTowardZero)
     EXPECT_EQ(read.model->colours[1].red, 12);
 }
 
+TEST(DocumentReaderTest, TheLargestDocumentIsFarBelowTheSizeBound)
+{
+    const Rgb colours[] = {BLACK, {255, 0, 0}, {0, 0, 255}, {0, 128, 0}, {128, 0, 128}};
+    const std::string largest =
+        SaveDocument(ModelSetup{.parts = {"65534", "65534", "65534", "65534", "65534"},
+                                .colours = {colours[0], colours[1], colours[2], colours[3], colours[4]},
+                                .magText = "500",
+                                .heightText = "100",
+                                .guardBarText = "250",
+                                .marginText = "30"});
+    EXPECT_LT(largest.size(), MAX_DOCUMENT_BYTES / 4);
+    EXPECT_TRUE(ReadDocument(largest).model);
+}
+
 TEST(DocumentReaderTest, RefusesAFileTooLargeForADocument)
 {
     const std::string huge(MAX_DOCUMENT_BYTES + 1, ' ');
