@@ -5,7 +5,12 @@ qt_standard_project_setup()
 include(documents/sources.cmake)
 include(ui/sources.cmake)
 
-qt_add_library(quillmark_gui STATIC ${QUILLMARK_DOCUMENTS_SOURCES} ${QUILLMARK_UI_SOURCES})
+set(QUILLMARK_APP_SOURCES
+    app/app.cpp app/app.h
+    app/first_paint_report.cpp app/first_paint_report.h
+)
+
+qt_add_library(quillmark_gui STATIC ${QUILLMARK_DOCUMENTS_SOURCES} ${QUILLMARK_UI_SOURCES} ${QUILLMARK_APP_SOURCES})
 target_include_directories(quillmark_gui PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(quillmark_gui PUBLIC Quillmark::Core Qt6::Widgets Qt6::PrintSupport)
 target_compile_options(quillmark_gui PRIVATE -Wall -Wextra -Wpedantic)

@@ -8,7 +8,11 @@
 #include <QSaveFile>
 #include <QStorageInfo>
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
 namespace quillmark {
@@ -73,7 +77,9 @@ SaveResult Save(const QString& path, const std::string& bytes, std::optional<qin
 {
     const auto total = static_cast<qint64>(bytes.size());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a failed write shows at that write: QSaveFile's commit does not report a failure of
+    // its own last flush, and would then put a cut-off file in place of the document.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {false, NotSaved(path, WhyNotWritten(file.error(), file.errorString(), path, total))};
 
     qint64 written = 0;
@@ -95,6 +101,17 @@ SaveResult Save(const QString& path, const std::string& bytes, std::optional<qin
         const QString why = full ? QStringLiteral("The disk is full.")
                                  : WhyNotWritten(file.error(), file.errorString(), path, total);
         file.cancelWriting();
+        return {false, NotSaved(path, why)};
+    }
+    // Bytes a file system only accepted into its cache can still fail to find room on the disk: make sure they
+    // are on it before the temporary file replaces the document.
+    if (::fsync(file.handle()) != 0) {
+        const int error = errno;
+        file.cancelWriting();
+        const QString why = error == ENOSPC || error == EDQUOT
+                                ? QStringLiteral("The disk is full.")
+                                : QStringLiteral("The file could not be written (%1).")
+                                      .arg(QString::fromLocal8Bit(std::strerror(error)));
         return {false, NotSaved(path, why)};
     }
     if (!file.commit())
