@@ -1,7 +1,6 @@
 # The windows of the program, driven with keys and mouse on the offscreen platform.
 foreach(test tst_window tst_spinners tst_window_files tst_menu tst_dialogs)
     quillmark_gui_test(${test} ui_test_support.h)
-    set_target_properties(${test} PROPERTIES AUTOMOC ON)
 endforeach()
 
 # Not a test: fills the main window with a three-part code and saves a picture of the screen (run it under
