@@ -14,12 +14,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)quillmark::PrefsIn(bytes);
 
     const auto read = quillmark::ReadDocument(bytes);
-    if (read.model.has_value() != read.problem.empty())
-        std::abort(); // exactly one of a model and a problem
+    if (read.model.has_value() != read.problem.empty()) std::abort(); // exactly one of a model and a problem
     if (read.model) {
         for (const auto& part : read.model->parts)
-            if (quillmark::ValidPart(part) != part)
-                std::abort();
+            if (quillmark::ValidPart(part) != part) std::abort();
     }
     return 0;
 }

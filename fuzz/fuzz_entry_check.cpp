@@ -15,10 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto check = quillmark::CheckEntry(before, after);
     const bool kept = quillmark::InputFilter1(check.text) && quillmark::InputFilter2(check.text);
-    if (!kept)
-        std::abort();
-    if ((check.error == quillmark::EntryError::None) != (check.text == after))
-        std::abort();
+    if (!kept) std::abort();
+    if ((check.error == quillmark::EntryError::None) != (check.text == after)) std::abort();
     (void)quillmark::DecToBinary(after);
     return 0;
 }

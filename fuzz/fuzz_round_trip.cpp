@@ -15,8 +15,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const auto read = quillmark::ReadDocument({reinterpret_cast<const char*>(data), size});
-    if (!read.model)
-        return 0;
+    if (!read.model) return 0;
 
     quillmark::CodeModel model;
     quillmark::Globals globals;
@@ -28,7 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::tm when{};
     const auto document = quillmark::PS_Standard(model, globals, when);
     const auto again = quillmark::ReadDocument(document);
-    if (!again.model || *again.model != model || quillmark::PrefsIn(document) != model)
-        std::abort();
+    if (!again.model || *again.model != model || quillmark::PrefsIn(document) != model) std::abort();
     return 0;
 }

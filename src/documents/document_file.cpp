@@ -103,8 +103,8 @@ SaveResult Save(const QString& path, const std::string& bytes, std::optional<qin
         file.cancelWriting();
         return {false, NotSaved(path, why)};
     }
-    // Bytes a file system only accepted into its cache can still fail to find room on the disk: make sure they
-    // are on it before the temporary file replaces the document.
+    // Bytes a file system only accepted into its cache can still fail to find room on the disk: make sure
+    // they are on it before the temporary file replaces the document.
     if (::fsync(file.handle()) != 0) {
         const int error = errno;
         file.cancelWriting();

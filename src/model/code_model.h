@@ -21,7 +21,10 @@ inline constexpr Rgb BLACK{0, 0, 0};
 inline constexpr Rgb WHITE{255, 255, 255};
 
 // Part k (0-based) is marked by the letter 'a' + k in the marked pattern and in the PostScript program.
-constexpr char PartLetter(int part) { return static_cast<char>('a' + part); }
+constexpr char PartLetter(int part)
+{
+    return static_cast<char>('a' + part);
+}
 
 // The texts are held exactly as the fields show them: an empty part is absent, a dimension text is read as
 // a number each time it is used. A default-constructed model is all empty (as read from a document without

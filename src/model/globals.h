@@ -26,11 +26,11 @@ struct Globals {
     std::string theCR; // the line end of every document line
 
     // Results of the last rendering.
-    double theCodeWidth = 0;         // pixels at the rendering's scale, colour-change gaps included
-    double theHeight = 0;            // pixels at the rendering's scale
-    double theCodeWidthDisplay = 0;  // millimetres
-    double theCodeHeightDisplay = 0; // millimetres
-    float theRat = 0;                // widened width / plain width
+    double theCodeWidth = 0;              // pixels at the rendering's scale, colour-change gaps included
+    double theHeight = 0;                 // pixels at the rendering's scale
+    double theCodeWidthDisplay = 0;       // millimetres
+    double theCodeHeightDisplay = 0;      // millimetres
+    float theRat = 0;                     // widened width / plain width
     std::optional<Picture> theSurfacePic; // the code as last shown on screen, one pixel per point
 
     std::int32_t theFormatSize = 0; // templates found at start-up

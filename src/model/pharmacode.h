@@ -16,8 +16,8 @@ inline constexpr int PART_MAX = 65534;
 // not carry them.
 std::string DecToBinary(std::string_view text);
 
-bool InputFilter1(std::string_view text); // only the digits 0 to 9 (true for the empty text)
-bool InputFilter2(std::string_view text); // the number is not above 65534
+bool InputFilter1(std::string_view text);  // only the digits 0 to 9 (true for the empty text)
+bool InputFilter2(std::string_view text);  // the number is not above 65534
 std::string ChopIt(std::string_view text); // the text without its last character
 
 enum class EntryError { None, NumbersOnly, TooLarge };

@@ -25,7 +25,8 @@ struct DosEpsHeader {
     std::uint32_t tiffLength = 0;
 };
 
-// The header at the start of `file` (at least its first 30 bytes), or none when they are not a DOS EPS header.
+// The header at the start of `file` (at least its first 30 bytes), or none when they are not a DOS EPS
+// header.
 std::optional<DosEpsHeader> ReadDosEpsHeader(std::string_view file);
 
 struct DosEpsSections {

@@ -12,7 +12,7 @@ inline constexpr int CODE_LEFT = 30; // top-left corner of the code in the code 
 inline constexpr int CODE_TOP = 20;
 
 struct ScreenCode {
-    float widthPt = 0;  // the code's size in points, which frames the corner marks
+    float widthPt = 0; // the code's size in points, which frames the corner marks
     float heightPt = 0;
     std::string widthLabel; // millimetres, "#.00"
     std::string heightLabel;
