@@ -44,16 +44,16 @@ struct ProgramValues {
 
 std::string FloatText(double value)
 {
-    return NumberToText(static_cast<float>(value));
+    return NumberToText(NarrowToFloat(value));
 }
 
 // The inputs, the bar lengths and the origin are held as 32-bit floats, as in every document the program has
 // written; the height and the code width keep double precision.
 ProgramValues ComputeValues(const CodeModel& model, const Globals& globals)
 {
-    const auto mag = static_cast<float>(TextToNumber(model.magText) / 100);
-    const auto margin = static_cast<float>(TextToNumber(model.marginText));
-    const auto bwa = static_cast<float>(TextToNumber(model.guardBarText) * globals.PPM);
+    const auto mag = NarrowToFloat(TextToNumber(model.magText) / 100);
+    const auto margin = NarrowToFloat(TextToNumber(model.marginText));
+    const auto bwa = NarrowToFloat(TextToNumber(model.guardBarText) * globals.PPM);
     const double height = TextToNumber(model.heightText) * globals.theModule * 2.0;
     const double module = globals.theModule;
     const std::int32_t measure = BinaryMeasure(model);

@@ -1,5 +1,6 @@
 #include "model/numbers.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -138,6 +139,13 @@ Int Trunc(double value)
 }
 
 } // namespace
+
+float NarrowToFloat(double value)
+{
+    constexpr double MAX = std::numeric_limits<float>::max();
+    if (std::isnan(value)) return 0;
+    return static_cast<float>(std::clamp(value, -MAX, MAX));
+}
 
 std::int32_t TruncToInt32(double value)
 {

@@ -21,6 +21,10 @@ bool IsNumberText(std::string_view text);
 // significant digits, so that every 32-bit float reads back as the same float.
 std::string NumberToText(double value);
 
+// A double held as a float, saturating at the largest float: no text, however large its number, makes the
+// narrowing undefined.
+float NarrowToFloat(double value);
+
 // Truncation toward zero that saturates at the ends of the range and maps NaN to 0.
 std::int32_t TruncToInt32(double value);
 std::int64_t TruncToInt64(double value);

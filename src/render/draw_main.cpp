@@ -102,7 +102,7 @@ std::optional<Picture> DrawMain(const CodeModel& model, Globals& globals, double
         });
     }
 
-    globals.theRat = static_cast<float>(widened / plain);
+    globals.theRat = NarrowToFloat(widened / plain);
     globals.theCodeWidthDisplay = widened * globals.theConA / scale;
     globals.theCodeWidth = widened;
     return picture;

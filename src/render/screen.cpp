@@ -25,8 +25,8 @@ ScreenCode RenderScreenCode(CodeModel& model, Globals& globals)
     }
 
     ScreenCode screen;
-    screen.widthPt = static_cast<float>(globals.theCodeWidthDisplay * globals.theConZ);
-    screen.heightPt = static_cast<float>(globals.theCodeHeightDisplay * globals.theConZ);
+    screen.widthPt = NarrowToFloat(globals.theCodeWidthDisplay * globals.theConZ);
+    screen.heightPt = NarrowToFloat(globals.theCodeHeightDisplay * globals.theConZ);
     screen.widthLabel = FormatHundredths(globals.theCodeWidthDisplay);
     screen.heightLabel = FormatHundredths(globals.theCodeHeightDisplay);
     return screen;

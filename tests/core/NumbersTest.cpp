@@ -143,3 +143,12 @@ TEST(NumbersTest, EveryFloatSurvivesTextAndBack)
     const float module = static_cast<float>(1.4173225);
     EXPECT_EQ(static_cast<float>(TextToNumber(NumberToText(module))), module);
 }
+
+TEST(NumbersTest, NarrowToFloatSaturates)
+{
+    const float most = std::numeric_limits<float>::max();
+    EXPECT_EQ(NarrowToFloat(1e300), most);
+    EXPECT_EQ(NarrowToFloat(-1e300), -most);
+    EXPECT_EQ(NarrowToFloat(std::numeric_limits<double>::quiet_NaN()), 0.0f);
+    EXPECT_EQ(NarrowToFloat(1.4173225), 1.4173225f);
+}
