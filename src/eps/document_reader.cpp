@@ -39,11 +39,6 @@ DocumentRead Damaged(std::string_view what)
     return Refuse("The document's settings are damaged: " + std::string(what));
 }
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // A colour component as written, 0 to 255; a hand-edited fraction such as 12.9 is cut to 12 on reading.
 bool IsColourText(std::string_view text)
 {

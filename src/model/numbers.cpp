@@ -10,15 +10,6 @@ namespace quillmark {
 
 namespace {
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-} // namespace
-
-namespace {
-
 // Where the leading number of a text lies: blanks, then an optional sign, then digits with at most one point.
 struct NumberSpan {
     std::size_t start = 0; // first digit or point

@@ -9,6 +9,11 @@
 // interpreter, the settings reader and a person all read the same way.
 namespace quillmark {
 
+constexpr bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
 // The leading decimal number of `text` (optional sign, digits, optional fraction; leading blanks skipped),
 // or 0 when the text does not begin with one. Never infinite: a number too large for a double saturates.
 double TextToNumber(std::string_view text);

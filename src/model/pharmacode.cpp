@@ -12,11 +12,6 @@ namespace {
 constexpr int MAX_BARS = 15;
 static_assert(PART_MAX == (1 << (MAX_BARS + 1)) - 2, "fifteen wide bars carry the largest part");
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 } // namespace
 
 std::string DecToBinary(std::string_view text)
