@@ -198,7 +198,8 @@ std::string PS_Standard(const CodeModel& model, const Globals& globals, const st
 
     const std::string tiffHeader = myTIFFHeader(static_cast<std::uint16_t>(preview.width()),
                                                 static_cast<std::uint16_t>(preview.height()));
-    const std::size_t pixelBytes = 3 * static_cast<std::size_t>(preview.width()) * preview.height();
+    const std::size_t pixelBytes =
+        3 * static_cast<std::size_t>(preview.width()) * static_cast<std::size_t>(preview.height());
     const std::size_t bodyLength = tiffHeader.size() + pixelBytes + postscript.size();
     if (bodyLength + DOS_EPS_HEADER_SIZE > static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max()))
         throw std::logic_error("the document is too large for the 32-bit offsets of its header");
