@@ -37,10 +37,7 @@ AboutWindow::AboutWindow(QWidget* parent) : QDialog(parent)
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(480, 220);
     setFont(SystemFont());
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    SetWhiteBackground(*this);
 
     _versionText = new QLabel(this);
     _versionText->setObjectName(QStringLiteral("VersionText"));

@@ -37,10 +37,7 @@ AlertWindow::AlertWindow(QWidget* parent) : QDialog(parent)
     setWindowModality(Qt::WindowModal);
     setFixedSize(400, 150);
     setFont(SystemFont());
-    setAutoFillBackground(true);
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    SetWhiteBackground(*this);
 
     _errorTextField = new QLabel(QStringLiteral("Error"), this);
     _errorTextField->setObjectName(QStringLiteral("ErrorTextField"));

@@ -1,6 +1,7 @@
 #include "ui/fonts.h"
 
 #include <QApplication>
+#include <QWidget>
 
 namespace quillmark {
 
@@ -37,6 +38,14 @@ QFont LogoLetteringFont()
     font.setItalic(false);
     font.setPixelSize(LOGO_FONT_PX);
     return font;
+}
+
+void SetWhiteBackground(QWidget& window)
+{
+    window.setAutoFillBackground(true);
+    QPalette white = window.palette();
+    white.setColor(QPalette::Window, Qt::white);
+    window.setPalette(white);
 }
 
 } // namespace quillmark

@@ -91,10 +91,7 @@ void Window1::createControls()
     auto* content = new QWidget(this);
     content->setObjectName(QStringLiteral("Window1Content"));
     content->setFont(SystemFont());
-    content->setAutoFillBackground(true);
-    QPalette white = content->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    content->setPalette(white);
+    SetWhiteBackground(*content);
     auto* layout = new EdgeLayout(DESIGN_SIZE, content);
     using Anchor = EdgeLayout::Anchor;
 
